@@ -1,0 +1,18 @@
+# Writes a C source that holds each input file as a constant byte array.
+# Called with -DOUTPUT=file.c -DINPUTS=a|b|c
+string(REPLACE "|" ";" INPUTS "${INPUTS}")
+set(text "/* Generated from the files in scripts/; do not edit. */\n#include \"commands/embedded_files.h\"\n")
+foreach(input IN LISTS INPUTS)
+  get_filename_component(name ${input} NAME)
+  string(MAKE_C_IDENTIFIER ${name} id)
+  file(READ ${input} hex HEX)
+  string(LENGTH "${hex}" hexlen)
+  math(EXPR size "${hexlen} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n" bytes "${bytes}")
+  string(APPEND text "static const unsigned char ${id}_bytes[${size} + 1] = {\n${bytes}0};\n")
+  string(APPEND text "const struct EmbeddedFile kEmbedded_${id} = { \"${name}\", ${id}_bytes, ${size} };\n")
+endforeach()
+file(WRITE ${OUTPUT}.tmp "${text}")
+file(COPY_FILE ${OUTPUT}.tmp ${OUTPUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUTPUT}.tmp)
