@@ -46,13 +46,20 @@ session_start() {
   timeout 120 "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || fail "Wine did not start"
 }
 
-session_end() {
-  local rc=$?
-  trap - EXIT
+# session_stop: ends the session's Wine processes and its display.
+session_stop() {
   timeout 30 wineserver -k >/dev/null 2>&1 || true
   timeout 30 wineserver -w >/dev/null 2>&1 || true
   if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  XVFB_PID=
   [ -n "$SESSION_TMP" ] && rm -rf "$SESSION_TMP"
+  SESSION_TMP=
+}
+
+session_end() {
+  local rc=$?
+  trap - EXIT
+  session_stop
   exit $rc
 }
 
@@ -107,3 +114,16 @@ wait_program() {
 
 # The X window of a title (UTF-8), waiting for it to appear.
 x_window() { timeout "${2:-60}" xdotool search --sync --name "^$1\$" 2>/dev/null | head -n 1; }
+
+# field KEY LINE: the value of KEY=value in one line of helper output.
+field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<" $2" | head -n 1; }
+
+# The code page 936 bytes of a UTF-8 text, as upper-case hex.
+gbk_hex() { printf '%s' "$1" | iconv -f UTF-8 -t GBK | od -An -tx1 -v | tr -d ' \n' | tr 'a-f' 'A-F'; }
+
+# The report line of the control with a child identifier (first match).
+child_line() { grep -m1 -E "^child depth=[0-9]+ id=$1 " <<<"$2" || true; }
+
+# The identifier of the control that holds the focus (the pane's for a window
+# inside the pane) in a window report.
+focus_id() { field control "$(grep '^focus ' <<<"$1")"; }
