@@ -2,6 +2,8 @@
 // control cannot be built leaving nothing behind.
 #include <gtest/gtest.h>
 
+#include <ole2.h>
+
 #include "app/application.h"
 #include "window/main_window.h"
 #include "window/window_description.h"
@@ -30,8 +32,15 @@ SIZE IconSize(HICON icon) {
   return size;
 }
 
-TEST(LoadWindow, SetsTheProgramIconAtBothSizes) {
-  ASSERT_TRUE(LoadWindow(kMainWindow));
+// Start-up initialises OLE before the window (and its browser pane) is built.
+class LoadWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { OleInitialize(nullptr); }
+  static void TearDownTestSuite() { OleUninitialize(); }
+};
+
+TEST_F(LoadWindow, SetsTheProgramIconAtBothSizes) {
+  ASSERT_TRUE(::LoadWindow(kMainWindow));
   HWND window = FindWindowA(nullptr, "Dravelin");
   ASSERT_NE(window, nullptr);
   HICON big = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0));
@@ -47,7 +56,7 @@ TEST(LoadWindow, SetsTheProgramIconAtBothSizes) {
 }
 
 // A control kind without a builder stands for a control that cannot be built.
-TEST(LoadWindow, FailsWithoutLeavingAWindowWhenAControlCannotBeBuilt) {
+TEST_F(LoadWindow, FailsWithoutLeavingAWindowWhenAControlCannotBeBuilt) {
   const WindowProperties& properties = *kMainWindow.items[0].properties.window;
   ItemDescription items[4] = {kMainWindow.items[0], kMainWindow.items[1], {}, kMainWindow.items[1]};
   items[2] = kMainWindow.items[1];
@@ -57,7 +66,7 @@ TEST(LoadWindow, FailsWithoutLeavingAWindowWhenAControlCannotBeBuilt) {
   ASSERT_TRUE(properties.caption);
   const WindowDescription broken = {"broken", items, 4};
   const int before = CountThreadWindows();
-  EXPECT_FALSE(LoadWindow(broken));
+  EXPECT_FALSE(::LoadWindow(broken));
   EXPECT_EQ(CountThreadWindows(), before);
   EXPECT_EQ(FindWindowA(nullptr, "Dravelin"), nullptr);
   EXPECT_EQ(App().openWindow, nullptr);
