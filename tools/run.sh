@@ -18,7 +18,7 @@ fi
 
 session_start 1920 1080
 start_program "$DRAVELIN_EXE"
-helper inspect wait Dravelin 60 || fail "the window did not appear"
+helper window_report wait Dravelin 60 || fail "the window did not appear"
 sleep 2  # let every control paint
 import -window root -crop 362x342+779+369 "$SCREENSHOT"
 echo "screenshot: $SCREENSHOT"

@@ -79,7 +79,7 @@ settle() {
 
 # --- windows --------------------------------------------------------------
 
-report() { helper inspect window "${1:-Dravelin}"; }
+report() { helper window_report window "${1:-Dravelin}"; }
 # control_rect TITLE ID: "X Y W H" of a control on the screen.
 control_rect() {
   report "$1" | awk -v want="$2" '
@@ -98,7 +98,7 @@ focus_now() { focus_id "$(report)"; }
 has_focus() { [ "$(focus_now)" = "$1" ]; }
 # Keys and activation are handled asynchronously: waits, then checks.
 expect_focus() { wait_until 10 has_focus "$1" || true; expect_eq "$(focus_now)" "$1" "$2"; }
-box_up() { helper inspect window "信息：" >/dev/null; }
+box_up() { helper window_report window "信息：" >/dev/null; }
 box_gone() { ! box_up; }
 wait_box() { wait_until 20 box_up || fail "$1: no confirmation box"; }
 in_front() { [ "$(field this "$(report | grep '^foreground ')")" = 1 ]; }
@@ -110,7 +110,7 @@ in_front() { [ "$(field this "$(report | grep '^foreground ')")" = 1 ]; }
 answer() {
   click_control "信息：" "$1"
   wait_until 20 box_gone || fail "the confirmation box stayed up"
-  local point; point=$(helper inspect hit Dravelin 2)
+  local point; point=$(helper window_report hit Dravelin 2)
   [ "${point%% *}" = point ] || fail "no title bar to click"
   xdotool mousemove "$(field x "$point")" "$(field y "$point")" click 1
   wait_until 10 in_front || fail "a click on the title bar did not activate Dravelin"
@@ -124,7 +124,7 @@ start_dravelin() {
       "$HELPERS/commands_start.exe" "TMP=$2" "ComSpec=$PROBE_WIN" -- "$(winpath "$1")" \
       </dev/null >/dev/null 2>&1 ) &
   PROGRAM_PID=$!
-  helper inspect wait Dravelin 60 >/dev/null || fail "no Dravelin window"
+  helper window_report wait Dravelin 60 >/dev/null || fail "no Dravelin window"
   wait_until 20 has_focus 110 || fail "the focus did not start on 按钮2"
 }
 close_dravelin() {
@@ -180,7 +180,7 @@ reference_icon() {  # reference_icon STYLE FILE
   local title="参照$1"
   ( exec timeout 120 "$WINE" "$HELPERS/commands_box.exe" "$title" "$1" </dev/null >/dev/null 2>&1 ) &
   local pid=$!
-  helper inspect wait "$title" 30 >/dev/null || fail "no reference box"
+  helper window_report wait "$title" 30 >/dev/null || fail "no reference box"
   crop "$title" 1088 "$2"
   click_control "$title" 1
   wait "$pid" || true

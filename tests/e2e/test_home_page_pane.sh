@@ -7,10 +7,10 @@ source "$(dirname "$0")/lib.sh"
 session_start
 
 start_program "$DRAVELIN_EXE"
-helper inspect wait Dravelin 60 || fail "the main window did not appear"
+helper window_report wait Dravelin 60 || fail "the main window did not appear"
 
-report=$(helper inspect window Dravelin)
-# field LINE NAME: the value of NAME=... in an inspect line.
+report=$(helper window_report window Dravelin)
+# field LINE NAME: the value of NAME=... in a window report line.
 field() { sed -n "s/.* $2=\([^ ]*\).*/\1/p" <<<"$1"; }
 
 pane=$(grep '^child depth=1 id=190 ' <<<"$report") || fail "no pane (child id 190): $report"
@@ -39,7 +39,7 @@ embedding_hwnd=$(field "$embedding" hwnd)
 hwnd_of_id() { field "$(grep "^child depth=[0-9]* id=$1 " <<<"$report")" hwnd; }
 button2=$(hwnd_of_id 110)
 button1=$(hwnd_of_id 150)
-focus_hwnd() { helper inspect window Dravelin | sed -n 's/^focus .* hwnd=\(0x[0-9A-F]*\)$/\1/p'; }
+focus_hwnd() { helper window_report window Dravelin | sed -n 's/^focus .* hwnd=\(0x[0-9A-F]*\)$/\1/p'; }
 focus_is() { [ "$(focus_hwnd)" = "$1" ]; }
 press() { timeout 10 xdotool key "$@" || fail "xdotool key $*"; }
 

@@ -8,13 +8,13 @@ export WINEDLLOVERRIDES=ieframe=d
 
 start_program "$DRAVELIN_EXE"
 # The caption "错误" (the argument reaches the helper in code page 936).
-helper inspect wait 错误 60 || fail "no fatal box"
-box=$(helper inspect window 错误)
+helper window_report wait 错误 60 || fail "no fatal box"
+box=$(helper window_report window 错误)
 # "载入启动窗口失败" in code page 936.
 grep -q '^child .* class=Static .* text=[0-9A-F]*D4D8C8EBC6F4B6AFB4B0BFDACAA7B0DC' <<<"$box" ||
   fail "the box does not say 载入启动窗口失败: $box"
 pass "the fatal box says 载入启动窗口失败"
-if helper inspect window Dravelin >/dev/null; then fail "the main window exists beside the fatal box"; fi
+if helper window_report window Dravelin >/dev/null; then fail "the main window exists beside the fatal box"; fi
 pass "no main window"
 # The box's OK button has the focus.
 timeout 10 xdotool key Return || fail "xdotool key Return"

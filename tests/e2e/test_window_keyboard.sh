@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 session_start 1920 1080
 
-report() { helper inspect window Dravelin; }
+report() { helper window_report window Dravelin; }
 focus_now() { focus_id "$(report)"; }
 has_focus() { [ "$(focus_now)" = "$1" ]; }
 in_front() { [ "$(field this "$(report | grep '^foreground ')")" = "$1" ]; }
@@ -18,13 +18,13 @@ expect_focus() {
 }
 click_frame() {  # click_frame HITCODE [clicks]
   local point
-  point=$(helper inspect hit Dravelin "$1")
+  point=$(helper window_report hit Dravelin "$1")
   [ "${point%% *}" = point ] || fail "no frame point with hit-test code $1"
   xdotool mousemove "$(field x "$point")" "$(field y "$point")" click --repeat "${2:-1}" 1
 }
 start_dravelin() {
   start_program "$DRAVELIN_EXE"
-  helper inspect wait Dravelin 60 || fail "no Dravelin window"
+  helper window_report wait Dravelin 60 || fail "no Dravelin window"
   expect_focus 110 "focus on the one-click IE button after start"
 }
 
@@ -58,8 +58,8 @@ kill "$NOTEPAD" 2>/dev/null || true
 
 # No sizing frame anywhere, and a drag on the edge or a double click on the
 # title bar leaves the size alone.
-[ "$(helper inspect hit Dravelin 11)" = none ] || fail "the right edge can size the window"
-[ "$(helper inspect hit Dravelin 17)" = none ] || fail "the corner can size the window"
+[ "$(helper window_report hit Dravelin 11)" = none ] || fail "the right edge can size the window"
+[ "$(helper window_report hit Dravelin 17)" = none ] || fail "the corner can size the window"
 line=$(report | grep '^window ')
 right=$(( $(field x "$line") + 361 )); middle=$(( $(field y "$line") + 171 ))
 xdotool mousemove "$right" "$middle" mousedown 1 mousemove $((right + 60)) $((middle + 40)) mouseup 1
@@ -89,7 +89,7 @@ expect_eq "$PROGRAM_RC" 0 "exit code after the close box"
 
 # Two starts are two windows in two processes.
 start_program "$DRAVELIN_EXE"; FIRST=$PROGRAM_PID
-helper inspect wait Dravelin 60 || fail "no first window"
+helper window_report wait Dravelin 60 || fail "no first window"
 start_program "$DRAVELIN_EXE"; SECOND=$PROGRAM_PID
 wait_until 60 window_count 2 || fail "the second start showed no window of its own"
 expect_eq "$(xdotool search --name '^Dravelin$' | wc -l)" 2 "two Dravelin windows"

@@ -29,9 +29,9 @@ check_window() {
   local width=$1 height=$2 x=$3 y=$4
   session_start "$width" "$height"
   start_program "$DRAVELIN_EXE"
-  helper inspect wait Dravelin 60 || fail "no Dravelin window on ${width}x${height}"
+  helper window_report wait Dravelin 60 || fail "no Dravelin window on ${width}x${height}"
   local report line
-  report=$(helper inspect window Dravelin)
+  report=$(helper window_report window Dravelin)
   line=$(grep '^window ' <<<"$report")
   expect_eq "$(field x "$line"),$(field y "$line")" "$x,$y" "top-left corner on ${width}x${height}"
   expect_eq "$(field w "$line")x$(field h "$line")" "362x342" "outer size on ${width}x${height}"

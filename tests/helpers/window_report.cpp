@@ -1,10 +1,10 @@
 // Reports a top-level window of another process, and everything in it, as
 // plain ASCII lines that the test scripts read:
-//   inspect window TITLE      the window, its descendants and its focus
-//   inspect wait TITLE SECS   waits until a window of that title exists
-//   inspect hit TITLE PART    a screen point where the window's frame reports
+//   window_report window TITLE      the window, its descendants and its focus
+//   window_report wait TITLE SECS   waits until a window of that title exists
+//   window_report hit TITLE PART    a screen point where the window's frame reports
 //                             that hit-test code (20 HTCLOSE, 2 HTCAPTION ...)
-//   inspect screen            the primary screen's size
+//   window_report screen            the primary screen's size
 // A title is matched exactly, in the ANSI code page. Texts are printed as
 // the hex of their ANSI bytes. Exit code 1: no such window.
 #include <windows.h>
@@ -180,6 +180,6 @@ int main(int argc, char** argv) {
     printf("screen w=%d h=%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     return 0;
   }
-  fprintf(stderr, "usage: inspect window TITLE | wait TITLE SECONDS | hit TITLE PART | screen\n");
+  fprintf(stderr, "usage: window_report window TITLE | wait TITLE SECONDS | hit TITLE PART | screen\n");
   return 2;
 }
