@@ -21,5 +21,10 @@ ControlBuilder BuilderOf(ItemKind kind);
 // button face.
 void FillWithColour(HDC dc, const RECT& rect, COLORREF colour);
 
+// Registers one of the program's window classes on first use: double
+// clicks, redrawn when sized, the arrow cursor, a stock brush as background.
+// True when the class exists afterwards.
+bool RegisterProgramClass(const char* name, WNDPROC procedure, int stockBrush);
+
 // The font a control draws with: the stock DEFAULT_GUI_FONT.
 HFONT ControlFont();

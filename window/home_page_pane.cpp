@@ -121,15 +121,7 @@ LRESULT HomePagePane::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool RegisterPaneClass() {
-  WNDCLASSA wc = {};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kHomePagePaneClass, &wc)) return true;
-  wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = HomePagePane::Procedure;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  wc.lpszClassName = kHomePagePaneClass;
-  return RegisterClassA(&wc) != 0;
+  return RegisterProgramClass(kHomePagePaneClass, HomePagePane::Procedure, WHITE_BRUSH);
 }
 
 }  // namespace

@@ -42,15 +42,7 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 bool RegisterLabelClass() {
-  WNDCLASSA wc = {};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kLabelClass, &wc)) return true;
-  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = LabelProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  wc.lpszClassName = kLabelClass;
-  return RegisterClassA(&wc) != 0;
+  return RegisterProgramClass(kLabelClass, LabelProc, NULL_BRUSH);
 }
 
 }  // namespace

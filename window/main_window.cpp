@@ -40,16 +40,9 @@ class Window final : public MessageFilter {
   bool built_ = false;
 };
 
+// The window's background is filled in WM_PAINT, so erasing paints nothing.
 bool RegisterWindowClass(WNDPROC procedure) {
-  WNDCLASSA wc = {};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kWindowClass, &wc)) return true;
-  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));  // WM_PAINT fills it
-  wc.lpszClassName = kWindowClass;
-  return RegisterClassA(&wc) != 0;
+  return RegisterProgramClass(kWindowClass, procedure, NULL_BRUSH);
 }
 
 bool Window::Build() {
